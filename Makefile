@@ -1,0 +1,51 @@
+# Front door of the project. Every target runs the set-up first when
+# something it installs is missing (tools/setup is idempotent and quick).
+SHELL := /bin/bash
+JOBS ?= $(shell nproc)
+EXE := build/win32/zarnikfonts_setup_win_1000.exe
+SETUP_STAMP := .deps/setup.stamp
+XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
+
+.PHONY: all build native native-asan test test-native test-asan test-win32 demo bench assets-sheet clean
+
+all: build
+
+$(SETUP_STAMP): tools/setup
+	bash tools/setup
+	@mkdir -p .deps && touch $@
+
+build: $(SETUP_STAMP)
+	cmake --preset win32 >/dev/null
+	cmake --build build/win32 -j $(JOBS)
+
+native: $(SETUP_STAMP)
+	cmake --preset native >/dev/null
+	cmake --build build/native -j $(JOBS)
+
+native-asan: $(SETUP_STAMP)
+	cmake --preset native-asan >/dev/null
+	cmake --build build/native-asan -j $(JOBS)
+
+test-native: native
+	ctest --test-dir build/native --output-on-failure -j $(JOBS)
+
+test-asan: native-asan
+	ctest --test-dir build/native-asan --output-on-failure -j $(JOBS)
+
+# Wine tests and the end-to-end tests share one Xvfb display of their own.
+test-win32: build
+	$(XVFB) ctest --test-dir build/win32 --output-on-failure
+
+test: test-native test-asan test-win32
+
+demo: build
+	bash tools/demo
+
+bench: native
+	build/native/tools/bench/package_bench
+
+assets-sheet: $(SETUP_STAMP)
+	/usr/bin/python3 assets/make_sheet.py build/assets-sheet.png
+
+clean:
+	rm -rf build
