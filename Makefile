@@ -39,7 +39,7 @@ test-win32: build
 test: test-native test-asan test-win32
 
 demo: build
-	bash tools/demo
+	/usr/bin/python3 tools/demo.py
 
 bench: native
 	build/native/tools/bench/package_bench

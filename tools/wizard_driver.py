@@ -1,0 +1,133 @@
+"""Drives the built wizard under Wine the way a user would: starts it in a
+package folder with a prefix of its own, finds its windows by caption, clicks
+and types with xdotool, takes screenshots, and cleans up only what it started.
+
+Used by the end-to-end tests and by `make demo`.
+"""
+import os
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+WINE_RUN = os.path.join(ROOT, "tools", "wine-run")
+TEMPLATE_PREFIX = os.path.join(ROOT, "build", "win32", "wineprefix")
+CAPTION = "Zarnik字库安装向导"
+BOX_CAPTION = "提示"
+
+
+class VirtualDisplay:
+    """An Xvfb server on a display number it picks itself (-displayfd)."""
+
+    def __enter__(self):
+        read_end, write_end = os.pipe()
+        self.process = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as pipe:
+            self.display = ":" + pipe.readline().strip()
+        return self
+
+    def __exit__(self, *exc):
+        self.process.terminate()
+        self.process.wait()
+
+
+def ensure_template_prefix():
+    subprocess.run([WINE_RUN, "--ensure-prefix"], check=True)
+
+
+class Wizard:
+    """One run of the wizard in a package folder, in a fresh copy of the
+    template prefix (or a given prefix, which is then left in place)."""
+
+    def __init__(self, exe, package_dir, prefix=None, display=None):
+        self.exe = exe
+        self.package_dir = package_dir
+        self.display = display or os.environ.get("DISPLAY")
+        self.own_prefix = prefix is None
+        self.prefix = prefix
+        self.process = None
+
+    def __enter__(self):
+        if self.own_prefix:
+            ensure_template_prefix()
+            self.prefix = tempfile.mkdtemp(prefix="wizard-prefix-")
+            os.rmdir(self.prefix)
+            shutil.copytree(TEMPLATE_PREFIX, self.prefix, symlinks=True)
+        target = os.path.join(self.package_dir, os.path.basename(self.exe))
+        shutil.copyfile(self.exe, target)
+        self.process = subprocess.Popen([WINE_RUN, os.path.basename(self.exe)], cwd=self.package_dir,
+                                        env=self.env(), start_new_session=True)
+        return self
+
+    def __exit__(self, *exc):
+        if self.process.poll() is None:
+            os.killpg(self.process.pid, signal.SIGKILL)
+            self.process.wait()
+        subprocess.run(["wineserver", "-k"], env=self.env(), stderr=subprocess.DEVNULL)
+        subprocess.run(["wineserver", "-w"], env=self.env(), stderr=subprocess.DEVNULL)
+        if self.own_prefix:
+            shutil.rmtree(self.prefix, ignore_errors=True)
+
+    def env(self):
+        env = dict(os.environ, WINEPREFIX=self.prefix)
+        if self.display:
+            env["DISPLAY"] = self.display
+        return env
+
+    def xdotool(self, *args):
+        result = subprocess.run(["xdotool", *args], env=self.env(), capture_output=True, text=True)
+        return result.stdout.strip()
+
+    def find_window(self, caption, timeout=60):
+        """The X window of the top-level window whose caption is exactly `caption`."""
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            found = self.xdotool("search", "--onlyvisible", "--name", "^%s$" % caption)
+            if found:
+                return found.splitlines()[0]
+            if self.process.poll() is not None:
+                raise AssertionError("wizard ended with %d before showing %r" % (self.process.returncode, caption))
+            time.sleep(0.1)
+        raise AssertionError("no window %r within %d s" % (caption, timeout))
+
+    def window_gone(self, caption, timeout=10):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if not self.xdotool("search", "--onlyvisible", "--name", "^%s$" % caption):
+                return True
+            time.sleep(0.1)
+        return False
+
+    def geometry(self, window):
+        """(left, top, width, height) of a window on the screen."""
+        values = dict(line.split("=", 1) for line in
+                      self.xdotool("getwindowgeometry", "--shell", window).splitlines())
+        return tuple(int(values[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
+
+    def click(self, window, x, y):
+        """A left click at client coordinates of the window."""
+        left, top, _, _ = self.geometry(window)
+        self.xdotool("mousemove", "--sync", str(left + x), str(top + y))
+        time.sleep(0.05)
+        self.xdotool("click", "1")
+
+    def key(self, window, *keys):
+        self.xdotool("windowfocus", "--sync", window)
+        self.xdotool("key", "--window", window, *keys)
+
+    def screenshot(self, path, window=None):
+        os.makedirs(os.path.dirname(os.path.abspath(path)), exist_ok=True)
+        target = window if window else "root"
+        subprocess.run(["import", "-window", target, path], env=self.env(), check=True)
+        return path
+
+    def wait_exit(self, timeout=30):
+        return self.process.wait(timeout=timeout)
+
+    def running(self):
+        return self.process.poll() is None
