@@ -3,14 +3,14 @@
 #include "widgets/form.h"
 
 class TfrmMain : public Form {
-public:
+  public:
     TfrmMain();
 
     // Event handlers, named after the control and the event they serve.
     void FormCreate(Component& sender);
     void FormClose(Component& sender, CloseAction& action);
 
-private:
+  private:
     void wireEvents();
 };
 

@@ -12,15 +12,15 @@ namespace {
 // (with the application title), it owns the main form, and a close chosen
 // on its taskbar button is a close of the main form.
 class ApplicationWindow : public Window {
-public:
+  public:
     void create(const std::string& title) {
-        createWindow({"ZarnikApplication", WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU |
-                                               WS_MINIMIZEBOX,
-                      0, title.c_str(), GetSystemMetrics(SM_CXSCREEN) / 2,
+        createWindow({"ZarnikApplication",
+                      WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, 0,
+                      title.c_str(), GetSystemMetrics(SM_CXSCREEN) / 2,
                       GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr, nullptr});
     }
 
-protected:
+  protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         Form* mainForm = Application::instance().mainForm();
         bool closing =
@@ -64,7 +64,9 @@ void Application::setTitle(const std::string& title) {
         SetWindowTextA(window_, title_.c_str());
 }
 
-HINSTANCE Application::module() const { return GetModuleHandleA(nullptr); }
+HINSTANCE Application::module() const {
+    return GetModuleHandleA(nullptr);
+}
 
 void Application::registerForm(Form& form) {
     if (!mainForm_)

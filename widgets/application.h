@@ -13,7 +13,7 @@ class Component;
 class Form;
 
 class Application {
-public:
+  public:
     using ExceptionHandler = std::function<void(Component* sender, const std::exception& error)>;
 
     static Application& instance();
@@ -46,7 +46,7 @@ public:
     // OK and the stop icon.
     void showException(const std::exception& error) const;
 
-private:
+  private:
     Application() = default;
     void dispatchOne(const MSG& message);
 

@@ -5,7 +5,7 @@
 #include <string>
 
 class Component {
-public:
+  public:
     explicit Component(std::string name) : name_(std::move(name)) {}
     virtual ~Component() = default;
     Component(const Component&) = delete;
@@ -13,6 +13,6 @@ public:
 
     const std::string& name() const { return name_; }
 
-private:
+  private:
     std::string name_;
 };

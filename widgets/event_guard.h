@@ -8,8 +8,7 @@
 
 class Component;
 
-template <typename Handler>
-void guardEvent(Component* sender, Handler&& handler) {
+template <typename Handler> void guardEvent(Component* sender, Handler&& handler) {
     try {
         handler();
     } catch (...) {

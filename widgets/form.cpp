@@ -33,9 +33,9 @@ void Form::createHandle(HICON icon) {
     font_.reset(CreateFontA(-properties_.fontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                             DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                             DEFAULT_QUALITY, DEFAULT_PITCH, properties_.fontFace));
-    RECT rect = centredWindowRect(properties_.clientWidth, properties_.clientHeight, formStyle,
-                                  formExStyle, GetSystemMetrics(SM_CXSCREEN),
-                                  GetSystemMetrics(SM_CYSCREEN));
+    RECT rect =
+        centredWindowRect(properties_.clientWidth, properties_.clientHeight, formStyle, formExStyle,
+                          GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     createWindow({"ZarnikForm", formStyle, formExStyle, properties_.caption, rect.left, rect.top,
                   rect.right - rect.left, rect.bottom - rect.top, application.handle(), nullptr});
     if (icon) {

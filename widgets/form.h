@@ -12,7 +12,7 @@
 enum class CloseAction { None, Hide, Free, Minimize };
 
 class Form : public Component, public Window {
-public:
+  public:
     struct Properties {
         const char* caption;
         int clientWidth;
@@ -32,7 +32,7 @@ public:
     virtual void Show();
     HFONT font() const { return font_.get(); }
 
-protected:
+  protected:
     // Creates the HWND; the derived form calls it first in its constructor
     // body, then creates its components, then RunCreateEvent.
     void createHandle(HICON icon);
@@ -40,7 +40,7 @@ protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     Component* eventSender() override { return this; }
 
-private:
+  private:
     Properties properties_;
     UniqueFont font_;
 };

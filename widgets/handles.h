@@ -7,9 +7,8 @@
 
 #include <utility>
 
-template <typename Handle, typename Release>
-class UniqueHandle {
-public:
+template <typename Handle, typename Release> class UniqueHandle {
+  public:
     UniqueHandle() = default;
     explicit UniqueHandle(Handle handle) : handle_(handle) {}
     ~UniqueHandle() { reset(); }
@@ -31,7 +30,7 @@ public:
         handle_ = handle;
     }
 
-private:
+  private:
     Handle handle_ = Handle();
 };
 
@@ -63,14 +62,14 @@ using UniqueKernelHandle = UniqueHandle<HANDLE, CloseKernelHandle>;
 
 // A DC borrowed from a window with GetDC; released to that same window.
 class WindowDc {
-public:
+  public:
     explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
     ~WindowDc() { ReleaseDC(window_, dc_); }
     WindowDc(const WindowDc&) = delete;
     WindowDc& operator=(const WindowDc&) = delete;
     HDC get() const { return dc_; }
 
-private:
+  private:
     HWND window_;
     HDC dc_;
 };
@@ -78,13 +77,13 @@ private:
 // Selects an object into a DC for the lifetime of the scope, then puts the
 // previous one back, so the object can be deleted safely afterwards.
 class SelectedObject {
-public:
+  public:
     SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
     ~SelectedObject() { SelectObject(dc_, previous_); }
     SelectedObject(const SelectedObject&) = delete;
     SelectedObject& operator=(const SelectedObject&) = delete;
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ previous_;
 };

@@ -25,7 +25,9 @@ void registerClassOnce(const Window::CreateParams& params, WNDPROC procedure) {
 
 } // namespace
 
-Window::~Window() { destroyWindow(); }
+Window::~Window() {
+    destroyWindow();
+}
 
 void Window::createWindow(const CreateParams& params) {
     registerClassOnce(params, &Window::windowProc);
@@ -56,7 +58,8 @@ LRESULT Window::guardedMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CALLBACK Window::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* window = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        auto* window =
+            static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         window->hwnd_ = hwnd;
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
     }

@@ -9,7 +9,7 @@
 class Component;
 
 class Window {
-public:
+  public:
     Window() = default;
     virtual ~Window();
     Window(const Window&) = delete;
@@ -27,7 +27,7 @@ public:
         HCURSOR cursor;
     };
 
-protected:
+  protected:
     // Called only once the derived object is fully built.
     void createWindow(const CreateParams& params);
     void destroyWindow();
@@ -37,7 +37,7 @@ protected:
     // The component reported as sender when a message handler throws.
     virtual Component* eventSender() { return nullptr; }
 
-private:
+  private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT guardedMessage(UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -12,7 +12,7 @@
 namespace {
 
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         Application::instance().Initialize();
         Application::instance().setTitle(texts::applicationTitle);
@@ -75,14 +75,10 @@ TEST(ErrorBoxText, AddsAFullStopOnlyAfterCharactersSortingAfterIt) {
         const char* message;
         const char* shown;
     } cases[] = {
-        {"", ""},
-        {"Invalid cell", "Invalid cell."},
-        {"done.", "done."},
-        {"a-", "a-"},
-        {"(x)", "(x)"},
-        {"x!", "x!"},
-        {"x?", "x?."},
-        {"出错", "出错."},
+        {"", ""},           {"Invalid cell", "Invalid cell."},
+        {"done.", "done."}, {"a-", "a-"},
+        {"(x)", "(x)"},     {"x!", "x!"},
+        {"x?", "x?."},      {"出错", "出错."},
     };
     for (const Case& c : cases)
         EXPECT_EQ(errorBoxText(c.message), c.shown) << c.message;
