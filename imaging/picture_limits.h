@@ -10,7 +10,7 @@
 namespace imaging {
 
 constexpr std::int64_t kMaxPictureSide = 16384;
-constexpr std::int64_t kMaxPicturePixels = std::int64_t(1) << 26;
+constexpr std::int64_t kMaxPicturePixels = std::int64_t(1) << 24;
 
 // Raises EInvalidGraphic naming `format` unless both sides are positive and
 // within the limits.
