@@ -7,7 +7,7 @@
 
 // The base of every error the program raises itself.
 class Exception : public std::runtime_error {
-  public:
+public:
     explicit Exception(const std::string& message) : std::runtime_error(message) {}
 };
 
