@@ -102,6 +102,13 @@ TEST_P(EveryEffect, NewPictureNeverRecedes) {
     EXPECT_EQ(last, width * height);
 }
 
+TEST_P(EveryEffect, MostOfTheWayIsMostlyTheNewPicture) {
+    if (effect.kind == EffectKind::Fade)
+        GTEST_SKIP() << "a fade shows both pictures everywhere";
+    EXPECT_LT(newPixels(frameAt(0.1)), width * height / 2);
+    EXPECT_GT(newPixels(frameAt(0.9)), width * height / 2);
+}
+
 TEST_P(EveryEffect, DrawsOverEitherOfItsOwnSources) {
     Picture expected = frameAt(0.4);
     Picture asFrom = from;
