@@ -84,7 +84,7 @@ void renderFrame(const Effect& effect, const imaging::Picture& from, const imagi
         std::copy_n(from.pixels.begin(), count, pixels.begin());
     else if (progress >= 1.0)
         std::copy_n(target, count, pixels.begin());
-    else
+    else if (count > 0)
         paint({from.pixels.data(), target, pixels.data(), width, height}, effect, progress);
 
     if (aliased)
