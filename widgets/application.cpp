@@ -82,6 +82,7 @@ void Application::Run() {
     while (!terminated_ && GetMessageA(&message, nullptr, 0, 0) > 0)
         dispatchOne(message);
     terminated_ = true;
+    mainForm_->Hide();
 }
 
 void Application::Terminate() {

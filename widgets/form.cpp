@@ -54,6 +54,10 @@ void Form::Show() {
     UpdateWindow(hwnd());
 }
 
+void Form::Hide() {
+    ShowWindow(hwnd(), SW_HIDE);
+}
+
 void Form::Close() {
     CloseAction action = CloseAction::Hide;
     if (OnClose)
@@ -66,7 +70,7 @@ void Form::Close() {
     else if (action == CloseAction::Minimize)
         ShowWindow(hwnd(), SW_MINIMIZE);
     else
-        ShowWindow(hwnd(), SW_HIDE);
+        Hide();
 }
 
 LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

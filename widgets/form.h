@@ -30,6 +30,7 @@ class Form : public Component, public Window {
     // application and another form hides.
     void Close();
     virtual void Show();
+    virtual void Hide();
     HFONT font() const { return font_.get(); }
 
   protected:

@@ -1,31 +1,11 @@
 // The main window as the program creates it, inspected in-process.
-#include "ui/UnitMainForm.h"
-#include "ui/texts.h"
+#include "main_form_fixture.h"
 
 #include "widgets/application.h"
 
-#include <gtest/gtest.h>
-
-#include <memory>
 #include <string>
 
 namespace {
-
-class MainWindowTest : public ::testing::Test {
-  protected:
-    static void SetUpTestSuite() {
-        Application::instance().Initialize();
-        Application::instance().setTitle(texts::applicationTitle);
-        form = new TfrmMain();
-    }
-    static void TearDownTestSuite() {
-        delete form;
-        form = nullptr;
-    }
-    static TfrmMain* form;
-};
-
-TfrmMain* MainWindowTest::form = nullptr;
 
 std::string windowText(HWND window) {
     char text[256] = {};
@@ -33,41 +13,51 @@ std::string windowText(HWND window) {
     return text;
 }
 
-TEST_F(MainWindowTest, CaptionDiffersFromTheApplicationTitleOnTheTaskbar) {
-    EXPECT_EQ(windowText(form->hwnd()), "Zarnik字库安装向导");
+TEST(MainWindow, CaptionDiffersFromTheApplicationTitleOnTheTaskbar) {
+    EXPECT_EQ(windowText(mainForm().hwnd()), "Zarnik字库安装向导");
     EXPECT_EQ(windowText(Application::instance().handle()), "zarnikfonts_setup_win_1000");
-    EXPECT_EQ(GetWindow(form->hwnd(), GW_OWNER), Application::instance().handle());
-    EXPECT_EQ(frmMain, form);
+    EXPECT_EQ(GetWindow(mainForm().hwnd(), GW_OWNER), Application::instance().handle());
+    EXPECT_EQ(frmMain, &mainForm());
 }
 
-TEST_F(MainWindowTest, ClientAreaIsExactly650By400) {
+TEST(MainWindow, ClientAreaIsExactly650By400) {
     RECT client{};
-    GetClientRect(form->hwnd(), &client);
+    GetClientRect(mainForm().hwnd(), &client);
     EXPECT_EQ(client.right - client.left, 650);
     EXPECT_EQ(client.bottom - client.top, 400);
 }
 
-TEST_F(MainWindowTest, FixedBorderWithSystemMenuAndMinimiseOnly) {
-    LONG style = GetWindowLongA(form->hwnd(), GWL_STYLE);
+TEST(MainWindow, FixedBorderWithSystemMenuAndMinimiseOnly) {
+    LONG style = GetWindowLongA(mainForm().hwnd(), GWL_STYLE);
     EXPECT_TRUE(style & WS_CAPTION);
     EXPECT_TRUE(style & WS_SYSMENU);
     EXPECT_TRUE(style & WS_MINIMIZEBOX);
     EXPECT_FALSE(style & WS_MAXIMIZEBOX);
     EXPECT_FALSE(style & WS_THICKFRAME);
-    EXPECT_FALSE(GetWindowLongA(form->hwnd(), GWL_EXSTYLE) & WS_EX_CONTEXTHELP);
+    EXPECT_FALSE(GetWindowLongA(mainForm().hwnd(), GWL_EXSTYLE) & WS_EX_CONTEXTHELP);
 }
 
-TEST_F(MainWindowTest, CentredOnTheScreen) {
+TEST(MainWindow, CentredOnTheScreen) {
     RECT window{};
-    GetWindowRect(form->hwnd(), &window);
-    int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    EXPECT_NEAR(window.left + (window.right - window.left) / 2, screenWidth / 2, 1);
-    EXPECT_NEAR(window.top + (window.bottom - window.top) / 2, screenHeight / 2, 1);
+    GetWindowRect(mainForm().hwnd(), &window);
+    EXPECT_NEAR((window.left + window.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+    EXPECT_NEAR((window.top + window.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
 }
 
-TEST_F(MainWindowTest, CarriesTheProgramIcon) {
-    EXPECT_NE(SendMessageA(form->hwnd(), WM_GETICON, ICON_BIG, 0), 0);
+TEST(MainWindow, CarriesTheProgramIcon) {
+    EXPECT_NE(SendMessageA(mainForm().hwnd(), WM_GETICON, ICON_BIG, 0), 0);
+}
+
+TEST(MainWindow, PagesFillTheClientAreaInOrder) {
+    PageContainer& notebook = mainForm().seNoteBook1;
+    ASSERT_EQ(notebook.pageCount(), 6);
+    const char* names[] = {"Default", "Page1", "Page2", "Page3", "Page4", "Page5"};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(notebook.page(i).name(), names[i]);
+    RECT rect{};
+    GetClientRect(notebook.hwnd(), &rect);
+    EXPECT_EQ(rect.right, 650);
+    EXPECT_EQ(rect.bottom, 400);
 }
 
 TEST(ErrorBoxText, AddsAFullStopOnlyAfterCharactersSortingAfterIt) {
