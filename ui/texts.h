@@ -12,4 +12,13 @@ inline constexpr const char* closeConfirmation =
     "您希望退出汉字字库安装向导吗？";
 inline constexpr const char* closeConfirmationCaption = "提示";
 
+// Opened by its bare name, from the current directory.
+inline constexpr const char* licenceFile = "license.lic";
+// The fonts always go here; the box only shows it.
+inline constexpr const char* targetFolder = "C:\\Windows\\Fonts";
+
+inline constexpr const char* headerNumber = "序号";
+inline constexpr const char* headerName = "字体名称";
+inline constexpr const char* headerPreview = "字体预览";
+
 } // namespace texts

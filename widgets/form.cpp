@@ -24,15 +24,16 @@ RECT centredWindowRect(int clientWidth, int clientHeight, DWORD style, DWORD exS
     return RECT{left, top, left + width, top + height};
 }
 
+// The font exists before the components do, so they can take it over.
 Form::Form(std::string name, const Properties& properties)
-    : Component(std::move(name)), properties_(properties) {}
+    : Component(std::move(name)), properties_(properties),
+      font_(CreateFontA(-properties.fontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                        DEFAULT_PITCH, properties.fontFace)) {}
 
 void Form::createHandle(HICON icon) {
     Application& application = Application::instance();
     application.registerForm(*this);
-    font_.reset(CreateFontA(-properties_.fontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                            DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                            DEFAULT_QUALITY, DEFAULT_PITCH, properties_.fontFace));
     RECT rect =
         centredWindowRect(properties_.clientWidth, properties_.clientHeight, formStyle, formExStyle,
                           GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
