@@ -321,8 +321,10 @@ void StringGrid::mouseDown(int x, int y, bool extend) {
         flip(0, hit.row);
         return;
     }
-    dragging_ = true;
+    // Taking the capture again reports a capture change to this window
+    // itself, which ends any drag, so the new drag starts after it.
     SetCapture(hwnd());
+    dragging_ = true;
 }
 
 // Dragging extends the selection to the row under the pointer.
