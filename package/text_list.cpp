@@ -5,6 +5,8 @@
 namespace package {
 namespace {
 
+constexpr std::size_t npos = static_cast<std::size_t>(-1);
+
 std::optional<std::string_view> nameOf(const std::string& line) {
     const std::size_t equals = line.find('=');
     if (equals == std::string::npos)
@@ -67,6 +69,7 @@ void TextList::setText(std::string_view text) {
     lines_ = splitLines(text);
     plainNames_.clear();
     otherNames_.clear();
+    nextSame_.assign(lines_.size(), npos);
     plainNames_.reserve(lines_.size());
     for (std::size_t i = 0; i < lines_.size(); ++i)
         addToIndex(i);
@@ -74,6 +77,7 @@ void TextList::setText(std::string_view text) {
 
 void TextList::append(std::string line) {
     lines_.push_back(std::move(line));
+    nextSame_.push_back(npos);
     addToIndex(lines_.size() - 1);
 }
 
@@ -106,15 +110,15 @@ void TextList::setValue(const std::string& name, const std::string& value) {
 std::optional<std::size_t> TextList::indexOfName(const std::string& name) const {
     if (!isPlain(name))
         return walkAll(name);
-    static const std::vector<std::size_t> none;
-    const auto bucket = plainNames_.find(asciiFold(name));
-    const std::vector<std::size_t>& plain = bucket == plainNames_.end() ? none : bucket->second;
-    // Merge the two ascending position lists, so lines are tried in file order.
-    auto p = plain.begin();
-    auto o = otherNames_.begin();
-    while (p != plain.end() || o != otherNames_.end()) {
-        const bool takePlain = o == otherNames_.end() || (p != plain.end() && *p < *o);
-        const std::size_t index = takePlain ? *p++ : *o++;
+    const auto chain = plainNames_.find(asciiFold(name));
+    std::size_t plain = chain == plainNames_.end() ? npos : chain->second.first;
+    // Merge the chain with the other names, so lines are tried in file order.
+    auto other = otherNames_.begin();
+    while (plain != npos || other != otherNames_.end()) {
+        const bool takePlain = other == otherNames_.end() || (plain != npos && plain < *other);
+        const std::size_t index = takePlain ? plain : *other++;
+        if (takePlain)
+            plain = nextSame_[plain];
         if (nameEquals(index, name))
             return index;
     }
@@ -137,10 +141,27 @@ void TextList::addToIndex(std::size_t index) {
     const std::optional<std::string_view> name = nameOf(lines_[index]);
     if (!name)
         return;
-    if (isPlain(*name))
-        insertSorted(plainNames_[asciiFold(*name)], index);
-    else
+    if (!isPlain(*name)) {
         insertSorted(otherNames_, index);
+        return;
+    }
+    const auto [entry, created] = plainNames_.try_emplace(asciiFold(*name), Chain{index, index});
+    Chain& chain = entry->second;
+    if (created)
+        return;
+    if (index > chain.last) {
+        nextSame_[chain.last] = index;
+        chain.last = index;
+    } else if (index < chain.first) {
+        nextSame_[index] = chain.first;
+        chain.first = index;
+    } else {
+        std::size_t before = chain.first;
+        while (nextSame_[before] < index)
+            before = nextSame_[before];
+        nextSame_[index] = nextSame_[before];
+        nextSame_[before] = index;
+    }
 }
 
 void TextList::removeFromIndex(std::size_t index) {
@@ -151,10 +172,23 @@ void TextList::removeFromIndex(std::size_t index) {
         eraseSorted(otherNames_, index);
         return;
     }
-    const auto bucket = plainNames_.find(asciiFold(*name));
-    eraseSorted(bucket->second, index);
-    if (bucket->second.empty())
-        plainNames_.erase(bucket);
+    const auto entry = plainNames_.find(asciiFold(*name));
+    Chain& chain = entry->second;
+    const std::size_t after = nextSame_[index];
+    nextSame_[index] = npos;
+    if (chain.first == index) {
+        if (after == npos)
+            plainNames_.erase(entry);
+        else
+            chain.first = after;
+        return;
+    }
+    std::size_t before = chain.first;
+    while (nextSame_[before] != index)
+        before = nextSame_[before];
+    nextSame_[before] = after;
+    if (chain.last == index)
+        chain.last = before;
 }
 
 } // namespace package

@@ -55,10 +55,17 @@ class TextList {
     void addToIndex(std::size_t index);
     void removeFromIndex(std::size_t index);
 
+    // Lines with the same folded plain name form a chain in line order.
+    struct Chain {
+        std::size_t first, last;
+    };
+
     sys::System* system_;
     std::vector<std::string> lines_;
-    // ASCII-folded name -> positions of the lines with that plain name, ascending.
-    std::unordered_map<std::string, std::vector<std::size_t>> plainNames_;
+    // ASCII-folded plain name -> the chain of the lines with that name.
+    std::unordered_map<std::string, Chain> plainNames_;
+    // For each line, the next line of its chain; npos at the end of one.
+    std::vector<std::size_t> nextSame_;
     // Positions of the named lines whose name is not plain, ascending.
     std::vector<std::size_t> otherNames_;
 };

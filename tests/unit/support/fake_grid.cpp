@@ -12,12 +12,14 @@ GridCell FakeGrid::cell(int col, int row) const {
 }
 
 void FakeGrid::setRowCount(int count) {
-    calls.push_back("setRowCount " + std::to_string(count));
+    if (logCalls)
+        calls.push_back("setRowCount " + std::to_string(count));
     rows = std::max(count, 1);
 }
 
 void FakeGrid::setDefaultRowHeight(int height) {
-    calls.push_back("setDefaultRowHeight " + std::to_string(height));
+    if (logCalls)
+        calls.push_back("setDefaultRowHeight " + std::to_string(height));
     defaultRowHeight = height;
 }
 
@@ -27,7 +29,8 @@ void FakeGrid::checkCell(int col, int row) const {
 }
 
 void FakeGrid::addCheckBox(int col, int row, bool state, bool data) {
-    calls.push_back("addCheckBox " + std::to_string(col) + "," + std::to_string(row));
+    if (logCalls)
+        calls.push_back("addCheckBox " + std::to_string(col) + "," + std::to_string(row));
     checkCell(col, row);
     GridCell& c = cells[{col, row}];
     c.hasCheckBox = true;
@@ -36,14 +39,16 @@ void FakeGrid::addCheckBox(int col, int row, bool state, bool data) {
 }
 
 void FakeGrid::setCell(int col, int row, const std::string& text) {
-    calls.push_back("setCell " + std::to_string(col) + "," + std::to_string(row));
+    if (logCalls)
+        calls.push_back("setCell " + std::to_string(col) + "," + std::to_string(row));
     checkCell(col, row);
     cells[{col, row}].text = text;
 }
 
 void FakeGrid::addBitmap(int col, int row, const imaging::Picture* picture, bool transparent,
                          package::CellHAlign hAlign, package::CellVAlign vAlign) {
-    calls.push_back("addBitmap " + std::to_string(col) + "," + std::to_string(row));
+    if (logCalls)
+        calls.push_back("addBitmap " + std::to_string(col) + "," + std::to_string(row));
     checkCell(col, row);
     GridCell& c = cells[{col, row}];
     c.picture = picture;

@@ -29,6 +29,7 @@ class FakeGrid : public package::FontGrid {
     int defaultRowHeight = 22;
     std::map<std::pair<int, int>, GridCell> cells; // (column, row)
     std::vector<std::string> calls;
+    bool logCalls = true; // the benchmarks turn the log off
     // Runs before each check-box read, so a test can change the grid meanwhile.
     std::function<void(int row)> beforeCheckBoxRead;
 

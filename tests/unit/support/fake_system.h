@@ -58,6 +58,7 @@ class FakeSystem : public sys::System {
 
     // --- what happened -----------------------------------------------------
     std::vector<std::string> calls;
+    bool logCalls = true; // the benchmarks turn the log off
 
     // --- sys::System -------------------------------------------------------
     sys::SearchHandle findFirstFile(const std::string& pattern, sys::FindEntry& entry) override;
@@ -90,6 +91,7 @@ class FakeSystem : public sys::System {
         std::size_t next = 0;
     };
 
+    void addEntry(Entry entry);
     Entry* find(const std::string& path);
     const Entry* find(const std::string& path) const;
     bool isOpenable(const std::string& path) const;
@@ -97,7 +99,9 @@ class FakeSystem : public sys::System {
     std::string keyPath(sys::RegKey root, const std::string& subKey) const;
 
     std::vector<Entry> entries_;
-    std::unordered_map<std::string, std::size_t> byPath_;                  // folded path -> entry
+    std::unordered_map<std::string, std::size_t> byPath_; // folded path -> entry
+    // folded folder path -> its entries, in the order they were made
+    std::unordered_map<std::string, std::vector<std::size_t>> children_;
     std::map<std::string, std::map<std::string, RegistryValue>> registry_; // folded
     std::map<sys::RegKey, std::string> openKeys_;
     sys::RegKey nextKey_ = 0x1000;
