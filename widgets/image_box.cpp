@@ -12,12 +12,22 @@ ImageBox::ImageBox(std::string name, Bounds bounds, const ImageList& images,
 void ImageBox::setImageIndex(int index) {
     if (index == imageIndex_)
         return;
-    if (!hwnd() || !IsWindowVisible(hwnd())) {
+    // A change asked for while the box's own transition plays (a timer tick
+    // served inside it) is shown without one of its own, so transitions never
+    // nest on one box.
+    if (!hwnd() || !IsWindowVisible(hwnd()) || playing_) {
         imageIndex_ = index;
         invalidate();
         return;
     }
-    animation_.play(hwnd(), captureWindow(hwnd()), [this, index] { imageIndex_ = index; });
+    playing_ = true;
+    try {
+        animation_.play(hwnd(), captureWindow(hwnd()), [this, index] { imageIndex_ = index; });
+    } catch (...) {
+        playing_ = false;
+        throw;
+    }
+    playing_ = false;
 }
 
 void ImageBox::paint(HDC dc, const RECT&) {

@@ -24,4 +24,5 @@ class ImageBox : public Control {
     const ImageList& images_;
     TransitionAnimation& animation_;
     int imageIndex_ = 0;
+    bool playing_ = false;
 };

@@ -11,6 +11,7 @@ class Navigation : public ::testing::Test {
     void SetUp() override {
         goToPage(0);
         changes = 0;
+        wired = mainForm().seNoteBook1.OnPageChanged;
         mainForm().seNoteBook1.OnPageChanged = [this](Component&) {
             ++changes;
             coverUpAtChange =
@@ -18,12 +19,13 @@ class Navigation : public ::testing::Test {
         };
     }
     void TearDown() override {
-        mainForm().seNoteBook1.OnPageChanged = nullptr;
+        mainForm().seNoteBook1.OnPageChanged = wired;
         goToPage(0);
     }
 
     int page() const { return mainForm().seNoteBook1.PageIndex(); }
 
+    std::function<void(Component&)> wired;
     int changes = 0;
     bool coverUpAtChange = false;
 };

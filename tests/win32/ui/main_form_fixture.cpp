@@ -18,6 +18,7 @@ class MainFormEnvironment : public ::testing::Environment {
         // Short transitions keep the tests quick; their length is not what
         // these tests are about.
         form->seAnimation1.setDuration(60);
+        form->seAnimation2.setDuration(60);
         ShowWindow(form->hwnd(), SW_SHOWNORMAL);
         pumpMessages(100);
     }
