@@ -23,7 +23,9 @@ void EditBox::createHandle(HWND parent) {
 std::string EditBox::text() const {
     if (!hwnd())
         return text_;
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(hwnd())) + 1, '\0');
+    // Room for two bytes a character: a control may count its length in
+    // characters, and a Chinese character is two bytes of ANSI text.
+    std::string text(2 * static_cast<size_t>(GetWindowTextLengthA(hwnd())) + 1, '\0');
     text.resize(
         static_cast<size_t>(GetWindowTextA(hwnd(), &text[0], static_cast<int>(text.size()))));
     return text;

@@ -107,7 +107,8 @@ void RadioButton::focusNeighbour(bool forward) {
         ++self;
     for (size_t step = 1; step < count; ++step) {
         HWND candidate = group[(forward ? self + step : self + count - step) % count];
-        if (IsWindowVisible(candidate) && IsWindowEnabled(candidate)) {
+        LONG candidateStyle = GetWindowLongA(candidate, GWL_STYLE);
+        if ((candidateStyle & WS_VISIBLE) && !(candidateStyle & WS_DISABLED)) {
             SetFocus(candidate);
             return;
         }

@@ -8,8 +8,8 @@ namespace {
 
 constexpr DWORD viewerStyle =
     WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
-// The control's own limit (64K characters when asked for none) would cut a
-// long agreement short without a word.
+// The control's default text limit would cut a long agreement short
+// without a word.
 constexpr LPARAM textLimit = 0x7FFFFFFE;
 
 DWORD CALLBACK readFromFile(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* read) {
