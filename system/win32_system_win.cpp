@@ -75,7 +75,10 @@ bool Win32System::openSharedFileSize(const std::string& path, std::uint32_t& siz
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid())
         return false;
-    size = GetFileSize(file.get(), nullptr);
+    const DWORD low = GetFileSize(file.get(), nullptr);
+    if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR)
+        return false;
+    size = low;
     return true;
 }
 
