@@ -13,7 +13,9 @@ import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 WINE_RUN = os.path.join(ROOT, "tools", "wine-run")
-TEMPLATE_PREFIX = os.path.join(ROOT, "build", "win32", "wineprefix")
+# A prefix nothing ever runs in, copied afresh for every run of the wizard,
+# so a test never sees fonts another test or a Win32 test installed.
+TEMPLATE_PREFIX = os.path.join(ROOT, "build", "win32", "wineprefix-clean")
 CAPTION = "Zarnik字库安装向导"
 BOX_CAPTION = "提示"
 
@@ -37,7 +39,7 @@ class VirtualDisplay:
 
 
 def ensure_template_prefix():
-    subprocess.run([WINE_RUN, "--ensure-prefix"], check=True)
+    subprocess.run([WINE_RUN, "--ensure-prefix"], check=True, env=dict(os.environ, WINEPREFIX=TEMPLATE_PREFIX))
 
 
 class Wizard:
@@ -69,7 +71,7 @@ class Wizard:
             os.killpg(self.process.pid, signal.SIGKILL)
             self.process.wait()
         subprocess.run(["wineserver", "-k"], env=self.env(), stderr=subprocess.DEVNULL)
-        subprocess.run(["wineserver", "-w"], env=self.env(), stderr=subprocess.DEVNULL)
+        self.flush_registry()
         if self.own_prefix:
             shutil.rmtree(self.prefix, ignore_errors=True)
 
@@ -129,5 +131,56 @@ class Wizard:
     def wait_exit(self, timeout=30):
         return self.process.wait(timeout=timeout)
 
+    def flush_registry(self):
+        """Waits for this prefix's wineserver to end on its own (a few seconds
+        after the wizard), which is when it writes the registry files."""
+        subprocess.run(["wineserver", "-w"], env=self.env(), stderr=subprocess.DEVNULL, timeout=60)
+
     def running(self):
         return self.process.poll() is None
+
+
+FONTS_KEY = r"Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts"
+
+
+def _unescape_reg(text):
+    """Undoes the escapes of Wine's registry files: \\xNNNN, \\\\ and \\"."""
+    out, i = [], 0
+    while i < len(text):
+        if text[i] == "\\" and i + 1 < len(text):
+            nxt = text[i + 1]
+            if nxt == "x":
+                j = i + 2
+                while j < len(text) and j < i + 6 and text[j] in "0123456789abcdefABCDEF":
+                    j += 1
+                out.append(chr(int(text[i + 2:j], 16)))
+                i = j
+                continue
+            out.append({"n": "\n", "r": "\r", "t": "\t", "0": "\0"}.get(nxt, nxt))
+            i += 2
+            continue
+        out.append(text[i])
+        i += 1
+    return "".join(out)
+
+
+def registry_values(prefix, key=FONTS_KEY, hive="system.reg"):
+    """The string values of a key as Wine saved them (call after wineserver
+    has written the hive, for example once the wizard and its server ended)."""
+    values = {}
+    header = "[%s]" % key
+    inside = False
+    with open(os.path.join(prefix, hive), encoding="utf-8", errors="replace") as handle:
+        for line in handle:
+            line = line.rstrip("\n")
+            if line.startswith("["):
+                inside = line.split("]")[0] + "]" == header
+                continue
+            if inside and line.startswith('"') and '"="' in line:
+                name, data = line[1:].split('"="', 1)
+                values[_unescape_reg(name)] = _unescape_reg(data[:-1])
+    return values
+
+
+def fonts_folder(prefix):
+    return os.path.join(prefix, "drive_c", "windows", "Fonts")
