@@ -19,12 +19,8 @@ class EditBox : public Component {
     void setText(const std::string& text);
 
   private:
-    struct DestroyHwnd {
-        void operator()(HWND window) const { DestroyWindow(window); }
-    };
-
     Control::Bounds bounds_;
     HFONT font_;
     std::string text_;
-    UniqueHandle<HWND, DestroyHwnd> window_;
+    UniqueWindow window_;
 };

@@ -46,6 +46,9 @@ struct DestroyIconHandle {
 struct FreeModule {
     void operator()(HMODULE module) const { FreeLibrary(module); }
 };
+struct DestroyWindowHandle {
+    void operator()(HWND window) const { DestroyWindow(window); }
+};
 struct CloseKernelHandle {
     void operator()(HANDLE handle) const { CloseHandle(handle); }
 };
@@ -59,6 +62,8 @@ using UniqueMemoryDc = UniqueHandle<HDC, DeleteDc>;
 using UniqueIcon = UniqueHandle<HICON, DestroyIconHandle>;
 using UniqueModule = UniqueHandle<HMODULE, FreeModule>;
 using UniqueKernelHandle = UniqueHandle<HANDLE, CloseKernelHandle>;
+// For system controls (EDIT, RICHEDIT) whose window we create and own.
+using UniqueWindow = UniqueHandle<HWND, DestroyWindowHandle>;
 
 // A DC borrowed from a window with GetDC; released to that same window.
 class WindowDc {

@@ -36,10 +36,6 @@ class RichEdit : public Component {
     void LoadFromFile(const std::string& bareName);
 
   private:
-    struct DestroyHwnd {
-        void operator()(HWND window) const { DestroyWindow(window); }
-    };
-
     Control::Bounds bounds_;
     std::string initialText_;
     Font fontSpec_;
@@ -47,7 +43,7 @@ class RichEdit : public Component {
     // shows and the module its window procedure lives in.
     UniqueModule module_;
     UniqueFont font_;
-    UniqueHandle<HWND, DestroyHwnd> window_;
+    UniqueWindow window_;
 };
 
 // The full path of RICHED32.DLL in the system folder.

@@ -1,29 +1,13 @@
 """The whole wizard by mouse: fonts installed into a fresh prefix, with the
 files and registry values a user's machine would get."""
 import os
-import shutil
-import subprocess
-import sys
-import tempfile
 import time
 import unittest
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
-import wizard_driver  # noqa: E402
+from e2e_support import (ACCEPT, ARTIFACTS, CANCEL, ENTER, EXE, NEXT, TRANSITION_SECONDS, grid_row_box,
+                          make_package, remove_package, wizard_driver)
 
-EXE = os.environ["WIZARD_EXE"]
-ARTIFACTS = os.path.join(os.environ["E2E_ARTIFACTS"], "install")
-
-ENTER = (556, 262)
-NEXT = (444, 362)
-CANCEL = (580, 362)
-ACCEPT = (60, 310)
-TRANSITION_SECONDS = 0.9
-
-
-def grid_row_box(row):
-    """Client point inside the check-box cell of a grid row (28-pixel rows)."""
-    return (16 + 10, 56 + row * 28 + 14)
+INSTALL_ARTIFACTS = os.path.join(ARTIFACTS, "install")
 
 
 def catalogue(package):
@@ -39,16 +23,14 @@ def catalogue(package):
 
 class InstallTest(unittest.TestCase):
     def setUp(self):
-        self.package = tempfile.mkdtemp(prefix="wizard-package-")
-        subprocess.run([sys.executable, os.path.join(wizard_driver.ROOT, "tools", "make_demo_package.py"),
-                        self.package], check=True)
+        self.package = make_package()
         self.entries = catalogue(self.package)
 
     def tearDown(self):
-        shutil.rmtree(self.package, ignore_errors=True)
+        remove_package(self.package)
 
     def shot(self, wizard, window, name):
-        wizard.screenshot(os.path.join(ARTIFACTS, name + ".png"), window)
+        wizard.screenshot(os.path.join(INSTALL_ARTIFACTS, name + ".png"), window)
 
     def walk_to_selection(self, wizard, window, shots=None):
         time.sleep(TRANSITION_SECONDS)

@@ -1,25 +1,11 @@
 """Walking the wizard's pages by mouse, and closing it with Cancel."""
 import os
-import shutil
 import subprocess
-import sys
-import tempfile
 import time
 import unittest
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
-import wizard_driver  # noqa: E402
-
-EXE = os.environ["WIZARD_EXE"]
-ARTIFACTS = os.environ["E2E_ARTIFACTS"]
-
-# Button centres in client coordinates, from the window layout.
-ENTER = (504 + 52, 240 + 22)
-EXIT = (504 + 52, 296 + 22)
-BACK = (256 + 52, 340 + 22)
-NEXT = (392 + 52, 340 + 22)
-CANCEL = (528 + 52, 340 + 22)
-TRANSITION_SECONDS = 0.9
+from e2e_support import (ARTIFACTS, BACK, CANCEL, ENTER, EXE, EXIT, NEXT, TRANSITION_SECONDS,
+                          make_package, remove_package, wizard_driver)
 
 
 def pixel(path, x, y):
@@ -30,12 +16,10 @@ def pixel(path, x, y):
 
 class NavigationTest(unittest.TestCase):
     def setUp(self):
-        self.package = tempfile.mkdtemp(prefix="wizard-package-")
-        subprocess.run([sys.executable, os.path.join(wizard_driver.ROOT, "tools", "make_demo_package.py"),
-                        self.package], check=True)
+        self.package = make_package()
 
     def tearDown(self):
-        shutil.rmtree(self.package, ignore_errors=True)
+        remove_package(self.package)
 
     def shot(self, wizard, window, name):
         return wizard.screenshot(os.path.join(ARTIFACTS, "navigation", name + ".png"), window)

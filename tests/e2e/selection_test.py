@@ -1,27 +1,13 @@
 """The licence and selection pages by mouse, with a small and a large package."""
 import os
-import shutil
 import subprocess
-import sys
-import tempfile
 import time
 import unittest
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
-import wizard_driver  # noqa: E402
+from e2e_support import (ACCEPT, ARTIFACTS, ENTER, EXE, NEXT, TRANSITION_SECONDS, grid_row_box,
+                          make_package, remove_package, wizard_driver)
 
-EXE = os.environ["WIZARD_EXE"]
-ARTIFACTS = os.path.join(os.environ["E2E_ARTIFACTS"], "selection")
-
-ENTER = (556, 262)
-NEXT = (444, 362)
-ACCEPT = (60, 310)
-DECLINE = (60, 331)
-TRANSITION_SECONDS = 0.9
-
-
-def row_box(row):
-    return (26, 56 + row * 28 + 14)
+SELECTION_ARTIFACTS = os.path.join(ARTIFACTS, "selection")
 
 
 def crop_pixels(path, x, y, width, height):
@@ -32,14 +18,12 @@ def crop_pixels(path, x, y, width, height):
 
 class SelectionTest(unittest.TestCase):
     def package(self, count):
-        folder = tempfile.mkdtemp(prefix="wizard-package-")
-        self.addCleanup(shutil.rmtree, folder, True)
-        command = [sys.executable, os.path.join(wizard_driver.ROOT, "tools", "make_demo_package.py"), folder]
-        subprocess.run(command + (["--count", str(count)] if count else []), check=True)
+        folder = make_package(count)
+        self.addCleanup(remove_package, folder)
         return folder
 
     def shot(self, wizard, window, name):
-        return wizard.screenshot(os.path.join(ARTIFACTS, name + ".png"), window)
+        return wizard.screenshot(os.path.join(SELECTION_ARTIFACTS, name + ".png"), window)
 
     def open_selection(self, wizard, window, name):
         time.sleep(TRANSITION_SECONDS)
@@ -64,14 +48,14 @@ class SelectionTest(unittest.TestCase):
             window = wizard.find_window(wizard_driver.CAPTION)
             ticked = self.open_selection(wizard, window, "12-fonts")
             labels = (430, 95, 210, 135)
-            wizard.click(window, *row_box(3))
+            wizard.click(window, *grid_row_box(3))
             time.sleep(0.3)
             unticked = self.shot(wizard, window, "12-fonts-row3-unticked")
             self.assertNotEqual(crop_pixels(ticked, 16, 56 + 3 * 28, 20, 28),
                                 crop_pixels(unticked, 16, 56 + 3 * 28, 20, 28))
             self.assertNotEqual(crop_pixels(ticked, *labels), crop_pixels(unticked, *labels),
                                 "the count and space texts follow the boxes")
-            wizard.click(window, *row_box(3))
+            wizard.click(window, *grid_row_box(3))
             time.sleep(0.3)
             again = self.shot(wizard, window, "12-fonts-row3-ticked-again")
             self.assertEqual(crop_pixels(ticked, *labels), crop_pixels(again, *labels))

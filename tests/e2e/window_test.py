@@ -1,30 +1,16 @@
 """The shipped wizard opens its one window and closes the way a user closes it."""
 import os
-import shutil
-import subprocess
-import sys
-import tempfile
 import unittest
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
-import wizard_driver  # noqa: E402
-
-EXE = os.environ["WIZARD_EXE"]
-ARTIFACTS = os.environ["E2E_ARTIFACTS"]
-
-
-def make_package(directory):
-    subprocess.run([sys.executable, os.path.join(wizard_driver.ROOT, "tools", "make_demo_package.py"),
-                    directory], check=True)
+from e2e_support import ARTIFACTS, EXE, make_package, remove_package, wizard_driver
 
 
 class WindowTest(unittest.TestCase):
     def setUp(self):
-        self.package = tempfile.mkdtemp(prefix="wizard-package-")
-        make_package(self.package)
+        self.package = make_package()
 
     def tearDown(self):
-        shutil.rmtree(self.package, ignore_errors=True)
+        remove_package(self.package)
 
     def test_opens_fixed_window_and_alt_f4_confirmed_ends_with_zero(self):
         with wizard_driver.Wizard(EXE, self.package) as wizard:
