@@ -176,7 +176,7 @@ def brush_text(size, xy, text, face, colour, seed, anchor="la", vertical=False):
         ImageDraw.Draw(mask).text(xy, text, font=face, fill=255, anchor=anchor)
     rng = random.Random(seed)
     w, h = size
-    streaks = Image.new("L", (w // 12 + 1, h // 3 + 1))
+    streaks = Image.new("L", (w // 4 + 1, h // 4 + 1))
     streaks.putdata([rng.choice((255, 255, 255, 246, 232, 214)) for _ in range(streaks.width * streaks.height)])
     streaks = streaks.resize(size, Image.BICUBIC).filter(ImageFilter.GaussianBlur(1.5))
     body = ImageChops.multiply(mask, streaks)
