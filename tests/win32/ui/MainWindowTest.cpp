@@ -54,6 +54,9 @@ TEST(MainWindow, PagesFillTheClientAreaInOrder) {
     const char* names[] = {"Default", "Page1", "Page2", "Page3", "Page4", "Page5"};
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(notebook.page(i).name(), names[i]);
+    ASSERT_EQ(mainForm().seAnimationList1.count(), 2);
+    EXPECT_EQ(&mainForm().seAnimationList1.at(0), &mainForm().seAnimation1);
+    EXPECT_EQ(&mainForm().seAnimationList1.at(1), &mainForm().seAnimation2);
     RECT rect{};
     GetClientRect(notebook.hwnd(), &rect);
     EXPECT_EQ(rect.right, 650);

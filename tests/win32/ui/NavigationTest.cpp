@@ -2,6 +2,7 @@
 // clicks on the picture buttons.
 #include "main_form_fixture.h"
 
+#include <set>
 #include <stdexcept>
 
 namespace {
@@ -87,6 +88,15 @@ TEST_F(Navigation, ASecondClickDuringTheTransitionFallsOnTheCover) {
     pumpMessages(600);
     form.seAnimation1.setDuration(60);
     EXPECT_EQ(page(), 2) << "the click meant for page 2's Back must not get through";
+}
+
+TEST_F(Navigation, EveryChangePicksItsEffectAfresh) {
+    std::set<std::size_t> effects;
+    for (int page : {1, 2, 3, 2, 1, 0, 1, 0}) {
+        goToPage(page);
+        effects.insert(mainForm().seAnimation1.lastEffect());
+    }
+    EXPECT_GE(effects.size(), 2u);
 }
 
 TEST_F(Navigation, AThrowingHandlerLeavesTheWindowUsable) {
