@@ -121,6 +121,13 @@ Font prepareFont(const fs::path& source, std::set<std::string>& taken) {
     return font;
 }
 
+// The styles a family's plain face goes by; it keeps the bare family name.
+bool isPlainStyle(const std::string& style) {
+    const std::string lower = asciiLower(style);
+    return lower.empty() || lower == "regular" || lower == "book" || lower == "normal" ||
+           lower == "roman" || lower == "standard";
+}
+
 // Each title names one registry value: fonts of one family are told apart by
 // their style, and what is still alike by a number.
 void chooseTitles(std::vector<Font>& fonts) {
@@ -130,7 +137,7 @@ void chooseTitles(std::vector<Font>& fonts) {
     std::map<std::string, int> used;
     for (Font& font : fonts) {
         font.title = font.family;
-        if (families[asciiLower(font.family)] > 1 && !font.style.empty())
+        if (families[asciiLower(font.family)] > 1 && !isPlainStyle(font.style))
             font.title += " " + font.style;
         const int seen = ++used[asciiLower(font.title)];
         if (seen > 1)
