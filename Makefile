@@ -6,7 +6,7 @@ EXE := build/win32/zarnikfonts_setup_win_1000.exe
 SETUP_STAMP := .deps/setup.stamp
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
 
-.PHONY: all build native native-asan test test-native test-asan test-win32 demo bench assets-sheet clean
+.PHONY: all build native native-asan test test-native test-asan test-win32 demo bench bench-core bench-wine fuzz assets-sheet clean
 
 all: build
 
@@ -41,8 +41,18 @@ test: test-native test-asan test-win32
 demo: build
 	/usr/bin/python3 tools/demo.py
 
-bench: native
+# The package core natively, then whole programs under Wine beside their floors.
+bench: bench-core bench-wine
+
+bench-core: native
 	build/native/tools/bench/package_bench
+
+bench-wine: build
+	/usr/bin/python3 tools/bench/wine/run_bench.py --build-dir build/win32
+
+# Every fuzz target for a bounded time (FUZZ_SECONDS each, 60 by default).
+fuzz: $(SETUP_STAMP)
+	/usr/bin/python3 tools/fuzz/run_fuzz.py
 
 assets-sheet: $(SETUP_STAMP)
 	/usr/bin/python3 assets/make_sheet.py build/assets-sheet.png
