@@ -20,8 +20,11 @@ int runBuild(const std::vector<std::string>& args) {
     options.wizardExe = FONTPACK_WIZARD_EXE;
     std::vector<std::string> folders;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if ((args[i] == "--license" || args[i] == "--wizard") && i + 1 < args.size())
-            (args[i] == "--license" ? options.licenseFile : options.wizardExe) = args[++i];
+        const bool hasValue = i + 1 < args.size();
+        if (args[i] == "--license" && hasValue)
+            options.licenseFile = args[++i];
+        else if (args[i] == "--wizard" && hasValue)
+            options.wizardExe = args[++i];
         else
             folders.push_back(args[i]);
     }
