@@ -3,7 +3,8 @@
 
 The PNG and JPEG seeds are the unit tests' decoder fixtures; the BMP seeds
 are tiny bitmaps of every depth the decoder reads; the text list seeds are
-catalogues in the fuzzer's input layout (see fuzz_text_list.cpp).
+catalogues in the fuzzer's input layout (see fuzz_text_list.cpp); the name
+table seeds are font files holding only a name table.
 """
 import io
 import os
@@ -86,11 +87,60 @@ def write_text_list_seeds():
             handle.write(data)
 
 
+def sfnt_with_name_table(table, version=b"\x00\x01\x00\x00"):
+    """A font file holding only a table directory and the given name table."""
+    directory = version + struct.pack(">HHHH", 1, 16, 0, 0)
+    return directory + struct.pack(">4sIII", b"name", 0, 12 + 16, len(table)) + table
+
+
+def name_table(records):
+    """A format 0 name table of (platform, encoding, language, name id, bytes)."""
+    header = struct.pack(">HHH", 0, len(records), 6 + 12 * len(records))
+    strings = b""
+    entries = b""
+    for platform, encoding, language, name_id, text in records:
+        entries += struct.pack(">HHHHHH", platform, encoding, language, name_id, len(text),
+                               len(strings))
+        strings += text
+    return header + entries + strings
+
+
+def cut_name_table(source):
+    with open(source, "rb") as handle:
+        data = handle.read()
+    tables = struct.unpack(">H", data[4:6])[0]
+    for i in range(tables):
+        tag, _, offset, length = struct.unpack(">4sIII", data[12 + 16 * i:28 + 16 * i])
+        if tag == b"name":
+            return data[offset:offset + length]
+    raise SystemExit("no name table in " + source)
+
+
+def write_name_table_seeds():
+    out = target_dir("fuzz_name_table")
+    utf16 = lambda text: text.encode("utf-16-be")
+    seeds = {
+        "chinese.ttf": sfnt_with_name_table(name_table([
+            (3, 1, 0x0804, 1, utf16("文鼎简宋体")), (3, 1, 0x0804, 2, utf16("常规")),
+            (3, 1, 0x0409, 1, utf16("AR PL SungtiL GB")), (3, 1, 0x0409, 2, utf16("Regular"))])),
+        "typographic.otf": sfnt_with_name_table(name_table([
+            (1, 0, 0, 1, b"Sans Bold"), (3, 10, 0x0409, 16, utf16("Sans")),
+            (3, 10, 0x0409, 17, utf16("Bold")), (3, 1, 0x0411, 1, utf16("Sans JP"))]), b"OTTO"),
+    }
+    c059 = "/usr/share/fonts/opentype/urw-base35/C059-Roman.otf"
+    if os.path.exists(c059):
+        seeds["c059.otf"] = sfnt_with_name_table(cut_name_table(c059), b"OTTO")
+    for name, data in seeds.items():
+        with open(os.path.join(out, name), "wb") as handle:
+            handle.write(data)
+
+
 def main():
     copy_fixtures("fuzz_png", ".png")
     copy_fixtures("fuzz_jpeg", ".jpg")
     write_bmp_seeds()
     write_text_list_seeds()
+    write_name_table_seeds()
 
 
 if __name__ == "__main__":
