@@ -6,7 +6,7 @@ EXE := build/win32/zarnikfonts_setup_win_1000.exe
 SETUP_STAMP := .deps/setup.stamp
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
 
-.PHONY: all build native native-asan test test-native test-asan test-win32 demo bench bench-core bench-wine fuzz assets-sheet clean
+.PHONY: all build native native-asan test test-native test-asan test-win32 demo dist bench bench-core bench-wine fuzz assets-sheet clean
 
 all: build
 
@@ -38,8 +38,12 @@ test-win32: build
 
 test: test-native test-asan test-win32
 
-demo: build
+demo: build native
 	/usr/bin/python3 tools/demo.py
+
+# The wizard and the demo package, built with the package tool, as a zip.
+dist: $(SETUP_STAMP)
+	bash tools/fontpack_dist.sh
 
 # The package core natively, then whole programs under Wine beside their floors.
 bench: bench-core bench-wine

@@ -5,7 +5,6 @@ virtual display of its own, where it saves a screenshot and prints its path."""
 import os
 import shutil
 import subprocess
-import sys
 import time
 
 import wizard_driver
@@ -19,7 +18,7 @@ SCREENSHOT = os.path.join(ROOT, "build", "demo", "welcome.png")
 
 def make_package():
     shutil.rmtree(PACKAGE, ignore_errors=True)
-    subprocess.run([sys.executable, os.path.join(ROOT, "tools", "make_demo_package.py"), PACKAGE], check=True)
+    subprocess.run(["bash", os.path.join(ROOT, "tools", "fontpack_dist.sh"), "package", PACKAGE], check=True)
 
 
 def run_on_screen():
