@@ -73,9 +73,14 @@ class WineSession:
         subprocess.run(["wineserver", "-p"], env=self.env, check=True)
 
     def run(self, args, cwd=None, timeout=300):
-        result = subprocess.run([WINE_RUN, *args], env=self.env, cwd=cwd, capture_output=True,
-                                text=True, timeout=timeout)
-        return result.returncode, result.stdout, result.stderr
+        # Files, not pipes: the services Wine starts inherit the output and
+        # outlive the program while the server stays up.
+        with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+            status = subprocess.run([WINE_RUN, *args], env=self.env, cwd=cwd, stdout=out,
+                                    stderr=err, timeout=timeout).returncode
+            out.seek(0)
+            err.seek(0)
+            return status, out.read().decode(errors="replace"), err.read().decode(errors="replace")
 
     def close(self):
         subprocess.run(["wineserver", "-k"], env=self.env, stderr=subprocess.DEVNULL)
@@ -226,6 +231,7 @@ def main():
     grid_timing = find_program(args.build_dir, "grid_timing.exe")
     wizard_driver.ensure_template_prefix()
 
+    load_before = os.getloadavg()[0]
     scratch = tempfile.mkdtemp(prefix="wizard-bench-")
     try:
         with wizard_driver.VirtualDisplay() as screen:
@@ -271,7 +277,10 @@ def main():
     rows.append(("exe size", "%.2f MB (%d bytes)" % (size / float(1 << 20), size), "", "",
                  "<= 2 MB"))
     print_table(rows)
-    print("\nfloor: installation = install_floor.exe; launch and working set = plain_window.exe"
+    print("\nload average (1 min) %.1f at the start, %.1f at the end, on %d cores: beyond the core"
+          " count, other work shares the machine and every figure is slower and noisier." %
+          (load_before, os.getloadavg()[0], os.cpu_count() or 1))
+    print("floor: installation = install_floor.exe; launch and working set = plain_window.exe"
           " (650 x 400).\nworking set: GetProcessMemoryInfo's PeakWorkingSetSize under Wine,"
           " read by the probe before it ends the process.")
     return 0
