@@ -1,6 +1,9 @@
 // The floor of an installation: per font only the copy, the registry value
 // and the font load, with nothing around them. The file list is taken before
-// the clock starts. Usage: install_floor.exe PACKAGE_FOLDER
+// the clock starts.
+// With --check-target the loop also looks for each file in the Fonts folder
+// first, as the wizard does, to show what that look-up costs.
+// Usage: install_floor.exe PACKAGE_FOLDER [--check-target]
 // Prints "fonts N ms T result R loaded L".
 #include "tools/bench/wine/bench_clock.h"
 
@@ -26,9 +29,21 @@ void addMatches(const std::string& pattern, std::vector<std::string>& names) {
     FindClose(search);
 }
 
+bool targetExists(const std::string& target) {
+    WIN32_FIND_DATAA data;
+    HANDLE search = FindFirstFileA(target.c_str(), &data);
+    if (search == INVALID_HANDLE_VALUE)
+        return false;
+    FindClose(search);
+    return true;
+}
+
 // True when the font was copied and registered; `loaded` counts the loads.
-bool installOne(const std::string& fontsDir, const std::string& name, int& loaded) {
+bool installOne(const std::string& fontsDir, const std::string& name, bool checkTarget,
+                int& loaded) {
     const std::string target = "C:\\Windows\\Fonts\\" + name;
+    if (checkTarget && targetExists(target))
+        return false;
     if (!CopyFileA((fontsDir + name).c_str(), target.c_str(), FALSE))
         return false;
     HKEY key;
@@ -49,10 +64,11 @@ bool installOne(const std::string& fontsDir, const std::string& name, int& loade
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: install_floor.exe PACKAGE_FOLDER\n");
+        std::fprintf(stderr, "usage: install_floor.exe PACKAGE_FOLDER [--check-target]\n");
         return 2;
     }
-    std::string fontsDir = std::string(argv[1]) + "\\fonts\\";
+    const std::string fontsDir = std::string(argv[1]) + "\\fonts\\";
+    const bool checkTarget = argc > 2 && std::string(argv[2]) == "--check-target";
     std::vector<std::string> names;
     addMatches(fontsDir + "*.ttf", names);
     addMatches(fontsDir + "*.otf", names);
@@ -61,7 +77,7 @@ int main(int argc, char** argv) {
     int loaded = 0;
     const double start = nowMilliseconds();
     for (const std::string& name : names)
-        installed += installOne(fontsDir, name, loaded) ? 1 : 0;
+        installed += installOne(fontsDir, name, checkTarget, loaded) ? 1 : 0;
     const double elapsed = nowMilliseconds() - start;
     const bool result = installed == static_cast<int>(names.size());
     std::printf("fonts %d ms %.3f result %d loaded %d\n", static_cast<int>(names.size()), elapsed,

@@ -6,7 +6,9 @@ Usage: run_bench.py [--build-dir DIR] [--rounds N] [--launch-rounds N]
 - Installation run: install_harness.exe (the wizard's own loading and
   InstallSelectedFonts, only the latter timed) against install_floor.exe
   (CopyFileA + RegOpenKeyExA/RegSetValueExA + AddFontResourceA per font),
-  interleaved, on packages of 20 and 500 real fonts. Every run gets a fresh
+  interleaved, on packages of 20 and 500 real fonts; the floor also runs
+  with the wizard's look-up of each file in the Fonts folder before its copy,
+  to show what that costs. Every run gets a fresh
   copy of the clean template prefix and a running wineserver; neither is
   timed.
 - Launch: launch_probe.exe starts the wizard (in a package of 12 and of 1,000
@@ -133,18 +135,17 @@ class Stats:
 
 
 def install_runs(programs, packages, rounds, scratch, display):
-    """{(program, count): [ms, ...]}, interleaved: floor and harness alternate
-    which goes first, round by round."""
+    """{(program, count): [ms, ...]}, interleaved: the programs take turns at
+    going first, round by round. A program is its exe and extra arguments."""
     times = {}
     for round_number in range(rounds):
         for count, folder in packages.items():
             order = list(programs.items())
-            if round_number % 2:
-                order.reverse()
-            for name, exe in order:
+            shift = round_number % len(order)
+            for name, (exe, *extra) in order[shift:] + order[:shift]:
                 session = WineSession(scratch, display)
                 try:
-                    status, out, err = session.run([exe, windows_path(folder)])
+                    status, out, err = session.run([exe, windows_path(folder), *extra])
                 finally:
                     session.close()
                 fields = parse_fields(out)
@@ -237,8 +238,9 @@ def main():
         with wizard_driver.VirtualDisplay() as screen:
             print("installation runs (%d rounds)" % args.rounds, flush=True)
             install_packages = {count: make_package(scratch, count) for count in (20, 500)}
-            install = install_runs({"floor": program["install_floor"],
-                                    "wizard": program["install_harness"]},
+            install = install_runs({"floor": [program["install_floor"]],
+                                    "lookup": [program["install_floor"], "--check-target"],
+                                    "wizard": [program["install_harness"]]},
                                    install_packages, args.rounds, scratch, screen.display)
             for folder in install_packages.values():
                 shutil.rmtree(folder)
@@ -261,6 +263,10 @@ def main():
         ours, floor = Stats(install[("wizard", count)]), Stats(install[("floor", count)])
         rows.append(("installation, %d fonts" % count, ours.text(), floor.text(),
                      "%.2f" % ratio(ours, floor), goal))
+    for count in (20, 500):
+        lookup, floor = Stats(install[("lookup", count)]), Stats(install[("floor", count)])
+        rows.append(("  floor + Fonts look-up, %d fonts" % count, lookup.text(), floor.text(),
+                     "%.2f" % ratio(lookup, floor), ""))
     plain = {key: Stats(values) for key, values in launch["plain window"].items()}
     for count, goal in ((12, "<= 1.2"), (1000, "<= 1.3")):
         ours = {key: Stats(values) for key, values in launch["wizard %d" % count].items()}
@@ -280,7 +286,8 @@ def main():
     print("\nload average (1 min) %.1f at the start, %.1f at the end, on %d cores: beyond the core"
           " count, other work shares the machine and every figure is slower and noisier." %
           (load_before, os.getloadavg()[0], os.cpu_count() or 1))
-    print("floor: installation = install_floor.exe; launch and working set = plain_window.exe"
+    print("floor: installation = install_floor.exe (look-up row: the floor run with"
+          " --check-target, in the left column); launch and working set = plain_window.exe"
           " (650 x 400).\nworking set: GetProcessMemoryInfo's PeakWorkingSetSize under Wine,"
           " read by the probe before it ends the process.")
     return 0
