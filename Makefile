@@ -52,7 +52,7 @@ bench-core: native
 	build/native/tools/bench/package_bench
 
 bench-wine: build
-	/usr/bin/python3 tools/bench/wine/run_bench.py --build-dir build/win32
+	/usr/bin/python3 tools/bench/wine/run_bench.py --build-dir $(CURDIR)/build/win32
 
 # Every fuzz target for a bounded time (FUZZ_SECONDS each, 60 by default).
 fuzz: $(SETUP_STAMP)

@@ -546,8 +546,15 @@ void StringGrid::wheel(int delta) {
 
 // Painting ----------------------------------------------------------------------
 
+// A hidden grid (its page not shown, or filling at start-up) is painted
+// whole when it appears, so it skips the thousands of small invalidations
+// filling it would otherwise cost.
+bool StringGrid::onScreen() const {
+    return hwnd() && IsWindowVisible(hwnd());
+}
+
 void StringGrid::invalidateRows(int first, int last) {
-    if (!hwnd())
+    if (!onScreen())
         return;
     grid::Geometry g = geometry();
     grid::RowRange shown = grid::visibleRows(g);
@@ -560,9 +567,13 @@ void StringGrid::invalidateRows(int first, int last) {
 }
 
 void StringGrid::invalidateCell(int col, int row) {
-    if (!hwnd())
+    if (!onScreen())
         return;
-    grid::Rect cell = grid::cellRect(geometry(), col, row);
+    grid::Geometry g = geometry();
+    grid::RowRange shown = grid::visibleRows(g);
+    if (row >= fixedRows_ && (row < shown.first || row >= shown.last))
+        return;
+    grid::Rect cell = grid::cellRect(g, col, row);
     if (cell.empty())
         return;
     RECT rect = toRect(cell);

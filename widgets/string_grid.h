@@ -135,6 +135,7 @@ class StringGrid : public Control, public package::FontGrid {
     int trackPosition(int bar) const;
 
     // Painting.
+    bool onScreen() const;
     void invalidateRows(int first, int last);
     void invalidateCell(int col, int row);
     void invalidateSelection();
