@@ -184,3 +184,65 @@ def registry_values(prefix, key=FONTS_KEY, hive="system.reg"):
 
 def fonts_folder(prefix):
     return os.path.join(prefix, "drive_c", "windows", "Fonts")
+
+
+# Keys that Wine's plug-and-play rewrites at every start of a program in the
+# prefix (device dates, properties); nothing the wizard does touches them.
+WINE_DEVICE_KEYS = (r"System\\CurrentControlSet\\Control\\Class\\",
+                    r"System\\CurrentControlSet\\Control\\DeviceClasses\\",
+                    r"System\\CurrentControlSet\\Enum\\")
+
+
+def fonts_folder_state(prefix):
+    """Every entry below the Fonts folder: relative path -> SHA-256 of its
+    bytes, or "folder"."""
+    import hashlib
+
+    root = fonts_folder(prefix)
+    state = {}
+    for folder, folders, files in os.walk(root):
+        for name in folders:
+            state[os.path.relpath(os.path.join(folder, name), root)] = "folder"
+        for name in files:
+            with open(os.path.join(folder, name), "rb") as handle:
+                digest = hashlib.sha256(handle.read()).hexdigest()
+            state[os.path.relpath(os.path.join(folder, name), root)] = digest
+    return state
+
+
+def registry_state(prefix):
+    """Every value of the prefix's saved hives but those of WINE_DEVICE_KEYS:
+    (hive, key as written in the file, value name) -> the data as written,
+    continuation lines joined. Call it before a program starts in the prefix
+    and after its wineserver wrote the hives."""
+    state = {}
+    for hive in ("system.reg", "user.reg", "userdef.reg"):
+        key, pending = None, None
+        with open(os.path.join(prefix, hive), encoding="utf-8", errors="surrogateescape") as handle:
+            for line in handle:
+                line = line.rstrip("\n")
+                if pending is not None:
+                    pending += line.strip()
+                    if not line.endswith("\\"):
+                        _store_reg_value(state, hive, key, pending)
+                        pending = None
+                elif line.startswith("["):
+                    key = line[1:line.rindex("]")]
+                elif key is not None and (line.startswith('"') or line.startswith("@=")):
+                    if line.endswith("\\"):
+                        pending = line[:-1]
+                    else:
+                        _store_reg_value(state, hive, key, line)
+    return state
+
+
+def _store_reg_value(state, hive, key, line):
+    if (key + "\\\\").startswith(WINE_DEVICE_KEYS):
+        return
+    if line.startswith("@="):
+        state[(hive, key, "@")] = line[2:]
+        return
+    end = 1
+    while line[end] != '"':
+        end += 2 if line[end] == "\\" else 1
+    state[(hive, key, _unescape_reg(line[1:end]))] = line[end + 2:]

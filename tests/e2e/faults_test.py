@@ -13,7 +13,6 @@ import contextlib
 import hashlib
 import os
 import random
-import re
 import shutil
 import signal
 import subprocess
@@ -29,10 +28,6 @@ FAULT_ARTIFACTS = os.path.join(ARTIFACTS, "faults")
 HELPERS = os.path.join(os.path.dirname(EXE), "tests", "win32", "faults")
 HOLD_FILE = os.path.join(HELPERS, "hold_file.exe")
 MARKER_DLL = os.path.join(HELPERS, "marker_library.dll")
-FONTS_KEY = r"Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts"
-# Wine's plug-and-play rewrites its device keys at every start of a program;
-# nothing of ours lives there.
-DEVICE_KEYS = re.compile(r"System\\\\CurrentControlSet\\\\(Control\\\\Class|Control\\\\DeviceClasses|Enum)\\\\")
 # What the Fonts folder of every run holds before the wizard starts.
 RESIDENTS = {"simsun.ttc": 70000, "arial.ttf": 30000, "desktop.ini": 90}
 # The longest name whose path in the Fonts folder still fits MAX_PATH.
@@ -44,7 +39,7 @@ def pseudo_random_bytes(seed, size):
 
 
 def read_catalogue(package):
-    """[(title, file)] of the package's fonts.ini, by number (code page 936)."""
+    """[(title, file, image)] of the package's fonts.ini, by number."""
     with open(os.path.join(package, "fonts.ini"), encoding="cp936") as handle:
         pairs = dict(line.rstrip("\r\n").split("=", 1) for line in handle if "=" in line)
     entries = []
@@ -54,13 +49,14 @@ def read_catalogue(package):
     return entries
 
 
-def write_catalogue(package, entries, before=b"", after=b""):
+def write_catalogue(package, entries, head=b"", tail=b""):
+    """fonts.ini of the entries, between the bytes of head and tail."""
     lines = []
     for n, (title, file, image) in enumerate(entries):
         lines += ["font%dtitle=%s" % (n, title), "font%dfile=%s" % (n, file), "font%dimage=%s" % (n, image)]
     body = ("\r\n".join(lines) + "\r\n").encode("cp936")
     with open(os.path.join(package, "fonts.ini"), "wb") as handle:
-        handle.write(before + body + after)
+        handle.write(head + body + tail)
 
 
 def file_hash(path):
@@ -68,56 +64,8 @@ def file_hash(path):
         return hashlib.sha256(handle.read()).hexdigest()
 
 
-def fonts_folder_state(prefix):
-    """Every entry below the Fonts folder: relative path -> content hash, or
-    "folder"."""
-    root = wizard_driver.fonts_folder(prefix)
-    state = {}
-    for folder, folders, files in os.walk(root):
-        for name in folders:
-            state[os.path.relpath(os.path.join(folder, name), root)] = "folder"
-        for name in files:
-            state[os.path.relpath(os.path.join(folder, name), root)] = file_hash(os.path.join(folder, name))
-    return state
-
-
-def registry_state(prefix):
-    """Every value of the saved hives: (hive, key, value line's name) -> its
-    data as saved, continuation lines joined."""
-    state = {}
-    for hive in ("system.reg", "user.reg", "userdef.reg"):
-        key = None
-        pending = None
-        with open(os.path.join(prefix, hive), encoding="utf-8", errors="surrogateescape") as handle:
-            for line in handle:
-                line = line.rstrip("\n")
-                if pending is not None:
-                    pending += line.strip()
-                    if not line.endswith("\\"):
-                        store_value(state, hive, key, pending)
-                        pending = None
-                    continue
-                if line.startswith("["):
-                    key = line[1:line.rindex("]")]
-                elif key is not None and (line.startswith('"') or line.startswith("@=")):
-                    if line.endswith("\\"):
-                        pending = line[:-1]
-                    else:
-                        store_value(state, hive, key, line)
-    return state
-
-
-def store_value(state, hive, key, line):
-    if DEVICE_KEYS.match(key + "\\\\"):
-        return
-    if line.startswith("@="):
-        name, data = "@", line[2:]
-    else:
-        end = 1
-        while line[end] != '"':
-            end += 2 if line[end] == "\\" else 1
-        name, data = line[1:end], line[end + 2:]
-    state[(hive, key, name)] = data
+def machine_state(prefix):
+    return wizard_driver.fonts_folder_state(prefix), wizard_driver.registry_state(prefix)
 
 
 @contextlib.contextmanager
@@ -149,7 +97,8 @@ class LockedFile:
         self.release_file = os.path.join(self.signals, "release")
 
     def __enter__(self):
-        command = [wizard_driver.WINE_RUN, HOLD_FILE] + [windows_path(p) for p in (self.path, self.ready, self.release_file)]
+        paths = [windows_path(path) for path in (self.path, self.ready, self.release_file)]
+        command = [wizard_driver.WINE_RUN, HOLD_FILE] + paths
         self.process = subprocess.Popen(command, env=dict(os.environ, WINEPREFIX=self.prefix),
                                         start_new_session=True, stdout=subprocess.DEVNULL)
         deadline = time.monotonic() + 30
@@ -262,14 +211,14 @@ class FaultsTest(unittest.TestCase):
         wizard.key(box, "Return")
         self.assertEqual(wizard.wait_exit(), 0)
 
-    def assert_nothing_lost(self, prefix, files_before, registry_before, package, installed, present=(),
-                            copied_only=()):
+    def assert_nothing_lost(self, prefix, before, package, installed, present=(), copied_only=()):
         """The Fonts folder and the registry after the run: what was there is
         unchanged, and what is new is exactly what the run's rules give:
         `installed` fonts ([(title, file)]) copied byte for byte from the
         package and registered, `present` fonts (their file was already
         there) registered only, and `copied_only` fonts copied only."""
-        files_after = fonts_folder_state(prefix)
+        files_before, registry_before = before
+        files_after, registry_after = machine_state(prefix)
         for path, digest in files_before.items():
             self.assertEqual(files_after.get(path), digest, "Fonts\\%s changed" % path)
         copied = list(installed) + list(copied_only)
@@ -279,32 +228,33 @@ class FaultsTest(unittest.TestCase):
         self.assertEqual(new, expected_new)
 
         registered = {title + " (TrueType)": file for title, file in list(installed) + list(present)}
-        registry_after = registry_state(prefix)
         for (hive, key, name), data in registry_before.items():
-            if hive == "system.reg" and key == FONTS_KEY and wizard_driver._unescape_reg(name) in registered:
+            if hive == "system.reg" and key == wizard_driver.FONTS_KEY and name in registered:
                 continue
             self.assertEqual(registry_after.get((hive, key, name)), data, "%s [%s] %s" % (hive, key, name))
         values = wizard_driver.registry_values(prefix)
-        new_values = {wizard_driver._unescape_reg(name) for (hive, key, name) in registry_after
-                      if hive == "system.reg" and key == FONTS_KEY and (hive, key, name) not in registry_before}
+        new_values = {name for (hive, key, name) in registry_after
+                      if hive == "system.reg" and key == wizard_driver.FONTS_KEY
+                      and (hive, key, name) not in registry_before}
         self.assertLessEqual(new_values, set(registered))
         for name, file in registered.items():
             self.assertEqual(values.get(name), file, name)
 
-    def run_catalogue_case(self, name, entries, before=b"", after=b"", installed=None):
-        """One run on a demo package whose fonts.ini is rewritten; returns
-        when the wizard ended."""
+    def run_catalogue_case(self, name, entries, head=b"", tail=b"", installed=None):
+        """One whole run on a demo package whose fonts.ini holds entries(the
+        package's entries) between head and tail; `installed` (all of the
+        package's entries unless given) must be installed, nothing else."""
         package = self.package()
         shown = read_catalogue(package)
-        write_catalogue(package, entries(shown), before, after)
+        write_catalogue(package, entries(shown), head, tail)
         with fresh_prefix() as prefix:
-            files, values = fonts_folder_state(prefix), registry_state(prefix)
+            before = machine_state(prefix)
             with wizard_driver.Wizard(EXE, package, prefix=prefix) as wizard:
                 window = wizard.find_window(wizard_driver.CAPTION)
                 self.start_installation(wizard, window, name)
                 self.finish(wizard, window, name)
             expected = [(title, file) for title, file, _ in (shown if installed is None else installed)]
-            self.assert_nothing_lost(prefix, files, values, package, expected)
+            self.assert_nothing_lost(prefix, before, package, expected)
 
     def test_hostile_machine_planted_dlls_a_folder_a_foreign_file_and_a_locked_font(self):
         package = self.package()
@@ -319,7 +269,7 @@ class FaultsTest(unittest.TestCase):
             os.makedirs(os.path.join(fonts, folder_named[1]))
             with open(os.path.join(fonts, foreign[1]), "wb") as handle:
                 handle.write(pseudo_random_bytes("foreign", 5000))
-            files, values = fonts_folder_state(prefix), registry_state(prefix)
+            before = machine_state(prefix)
             with LockedFile(prefix, os.path.join(package, "fonts", locked[1])) as lock, \
                     OverridingWizard(EXE, package, prefix, overrides) as wizard:
                 window = wizard.find_window(wizard_driver.CAPTION)
@@ -332,7 +282,7 @@ class FaultsTest(unittest.TestCase):
                              "a planted DLL was loaded")
             # The foreign file stays as it was and is registered as it is; the
             # folder and the locked font fail the run and are not registered.
-            self.assert_nothing_lost(prefix, files, values, package, [entry[:2] for entry in others],
+            self.assert_nothing_lost(prefix, before, package, [entry[:2] for entry in others],
                                      present=[foreign[:2]])
 
     def test_title_the_registry_refuses_ends_the_run_there(self):
@@ -342,7 +292,7 @@ class FaultsTest(unittest.TestCase):
         write_catalogue(package, entries)
         with fresh_prefix() as prefix:
             fonts = wizard_driver.fonts_folder(prefix)
-            files, values = fonts_folder_state(prefix), registry_state(prefix)
+            before = machine_state(prefix)
             with wizard_driver.Wizard(EXE, package, prefix=prefix) as wizard:
                 window = wizard.find_window(wizard_driver.CAPTION)
                 self.start_installation(wizard, window, "refused-title")
@@ -351,7 +301,7 @@ class FaultsTest(unittest.TestCase):
                 wizard.flush_registry()
             # The refused font was copied before its value failed; the later
             # ones were never reached.
-            self.assert_nothing_lost(prefix, files, values, package, [entry[:2] for entry in entries[:3]],
+            self.assert_nothing_lost(prefix, before, package, [entry[:2] for entry in entries[:3]],
                                      copied_only=[entries[3][:2]])
 
     def test_package_in_a_folder_ending_in_a_trail_backslash_with_the_longest_names(self):
@@ -377,12 +327,12 @@ class FaultsTest(unittest.TestCase):
             # Drive P: is the folder above the package, so the package is
             # P:\乗\ and every path of the run stays within MAX_PATH.
             os.symlink(top, os.path.join(prefix, "dosdevices", "p:"))
-            files, values = fonts_folder_state(prefix), registry_state(prefix)
+            before = machine_state(prefix)
             with wizard_driver.Wizard(EXE, package, prefix=prefix) as wizard:
                 window = wizard.find_window(wizard_driver.CAPTION)
                 self.start_installation(wizard, window, "trail-backslash")
                 self.finish(wizard, window, "trail-backslash")
-            self.assert_nothing_lost(prefix, files, values, package, [entry[:2] for entry in entries])
+            self.assert_nothing_lost(prefix, before, package, [entry[:2] for entry in entries])
 
     def test_twenty_megabyte_catalogue(self):
         padding = []
@@ -395,20 +345,19 @@ class FaultsTest(unittest.TestCase):
                 break
         # Later lines of the same names never answer: the first one wins.
         shadows = "\r\n".join("font%dtitle=shadowed\r\nfont%dfile=shadowed.ttf" % (n, n) for n in range(12))
-        after = ("\r\n".join(padding) + "\r\n" + shadows + "\r\n").encode("ascii")
-        self.assertGreater(len(after), 20 * 1024 * 1024)
-        self.run_catalogue_case("twenty-megabytes", lambda shown: shown, after=after)
+        tail = ("\r\n".join(padding) + "\r\n" + shadows + "\r\n").encode("ascii")
+        self.assertGreater(len(tail), 20 * 1024 * 1024)
+        self.run_catalogue_case("twenty-megabytes", lambda shown: shown, tail=tail)
 
     def test_binary_garbage_catalogue_lists_nothing_and_the_run_installs_nothing(self):
         garbage = bytes(b or 1 for b in pseudo_random_bytes("garbage", 2 * 1024 * 1024))
         self.assertNotIn(b"font0title=", garbage.lower())
-        package_entries = []
-        self.run_catalogue_case("garbage", lambda shown: package_entries, before=garbage, installed=[])
+        self.run_catalogue_case("garbage", lambda shown: [], head=garbage, installed=[])
 
     def test_hundred_thousand_entries_only_the_packaged_fonts_match(self):
         def crowd(shown):
             return shown + [("缺失字体 %d" % n, "absent%d.ttf" % n, "absent%d.bmp" % n) for n in range(12, 100000)]
-        self.run_catalogue_case("hundred-thousand", crowd, installed=None)
+        self.run_catalogue_case("hundred-thousand", crowd)
 
 
 if __name__ == "__main__":
